@@ -1,0 +1,9 @@
+#include "race/race_state.h"
+
+namespace kestrova {
+
+RaceState race;
+
+void ResetRaceState() { race = RaceState{}; }
+
+}  // namespace kestrova

@@ -29,6 +29,7 @@ void RaiseFatalError()
 {
     Reporter()(kFatalErrorTitle, kFatalErrorText);
     EndProgram(kFatalErrorStatus);
+    throw ProgramEnded{kFatalErrorStatus};
 }
 
 }  // namespace kestrova

@@ -17,6 +17,11 @@ using FatalErrorReporter = std::function<void(const QString& title, const QStrin
 // An empty reporter restores the default, which writes to standard error.
 void SetFatalErrorReporter(FatalErrorReporter reporter);
 
+// Thrown when the program-end hook returns, so that no further code of the reader runs.
+struct ProgramEnded {
+    int status;
+};
+
 // Reports the fatal error, then ends the program; never returns.
 [[noreturn]] void RaiseFatalError();
 

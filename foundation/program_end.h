@@ -8,16 +8,11 @@ namespace kestrova {
 
 using ProgramEndHook = std::function<void(int status)>;
 
-// Thrown when a program-end hook returns, so that no further code of the
-// ending path runs (the game's own hook never returns).
-struct ProgramEnded {
-    int status;
-};
-
 // An empty hook restores the default, which exits the process.
 void SetProgramEndHook(ProgramEndHook hook);
 
-// Runs the hook; if it returns, throws ProgramEnded.
-[[noreturn]] void EndProgram(int status);
+// Runs the hook. The game's hook never returns; a test's hook records the request and
+// returns, and the caller then stops what it was doing.
+void EndProgram(int status);
 
 }  // namespace kestrova

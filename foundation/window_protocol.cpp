@@ -20,9 +20,11 @@ void CloseByProgram(const std::function<void()>& close)
     game.endOnUnload = kTrue;
 }
 
-void EndProgramIfClosedByPlayer()
+bool EndProgramIfClosedByPlayer()
 {
-    if (game.endOnUnload == kTrue) EndProgram(0);
+    if (game.endOnUnload != kTrue) return false;
+    EndProgram(0);
+    return true;
 }
 
 }  // namespace kestrova

@@ -16,7 +16,7 @@ void MarkWindowLoaded();
 void CloseByProgram(const std::function<void()>& close);
 
 // The unload of the main, race and result windows: ends the program when the player
-// closed the window; returns only when the program closed it.
-void EndProgramIfClosedByPlayer();
+// closed the window. True when it did so (a test's program-end hook returns).
+bool EndProgramIfClosedByPlayer();
 
 }  // namespace kestrova

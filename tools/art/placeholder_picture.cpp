@@ -14,7 +14,7 @@ namespace {
 constexpr QSize kSize(127, 125);
 constexpr int kMargin = 6;
 constexpr int kParagraphGap = 10;
-constexpr int kTextPixelSize = 14;
+constexpr int kTextPixelSize = 13;
 constexpr int kTextGrey = 96;
 constexpr int kBorderGrey = 208;
 constexpr int kTextFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;

@@ -105,11 +105,16 @@ void InitPedigreeTables()
 
 void BuildPedigree()
 {
+    const UmaEntry& horse = game.umaEntry.at(static_cast<std::size_t>(game.menuGate));
+    BuildPedigree(horse.fNo, horse.mNo);
+}
+
+void BuildPedigree(int32_t fNo, int32_t mNo)
+{
     PedigreeTables& p = game.pedigree;
     ClearSlots(p);
-    const UmaEntry& horse = game.umaEntry.at(static_cast<std::size_t>(game.menuGate));
-    WalkPedigree(1, horse.fNo);
-    WalkPedigree(2, horse.mNo);
+    WalkPedigree(1, fNo);
+    WalkPedigree(2, mNo);
     ClearCrosses(p);
     InitPedigreeTables();
     FindRepeatedAncestors(p);

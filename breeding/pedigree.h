@@ -10,6 +10,9 @@ namespace kestrova {
 // ancestors. Throws GenerationError when a parent field is not a number.
 void BuildPedigree();
 
+// The same from a sire and a dam record number, for a horse not yet on its gate.
+void BuildPedigree(int32_t fNo, int32_t mNo);
+
 // Fills slot `slot` from ancestor record number `no` and recurses to its parents
 // down to the fourth generation.
 void WalkPedigree(int32_t slot, int32_t no);

@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-ipafont-gothic
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,14 +1,24 @@
 // Kestrova: the game's entry. Everything else happens in the windows' event handlers.
 
+#include "foundation/fatal_error.h"
 #include "foundation/window_protocol.h"
+#include "race/race_hooks.h"
+#include "race/window_event_pump.h"
+#include "windows/frm_main.h"
+#include "windows/gothic_fonts.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QMessageBox>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QLabel window(QStringLiteral("Kestrova"));
-    kestrova::Main([&] { window.show(); });
+    kestrova::InstallGothicFonts();
+    kestrova::SetFatalErrorReporter([](const QString& title, const QString& text) {
+        QMessageBox::critical(nullptr, title, text);
+    });
+    kestrova::SetEventPump(kestrova::ProcessWindowEvents);
+    kestrova::FrmMain frmMain;
+    kestrova::Main([&] { frmMain.show(); });
     return application.exec();
 }

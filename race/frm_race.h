@@ -27,6 +27,7 @@ private:
 };
 
 class FrmRace final : public QWidget {
+    Q_OBJECT
 public:
     // Installs the window's view as the race view.
     FrmRace();

@@ -46,6 +46,7 @@ int main(int argc, char* argv[])
         parser.showHelp(2);
 
     const QDir folder(parser.positionalArguments().front());
+    folder.mkpath(QStringLiteral("."));
     const kestrova::RaceFrames frames = kestrova::DrawSeededRace(seedValue, parser.isSet(dirt) ? 1 : 0);
     const bool written = Write(frames.midway, scaleValue, folder.filePath(QStringLiteral("race-midway.png"))) &&
                          Write(frames.finish, scaleValue, folder.filePath(QStringLiteral("race-finish.png")));

@@ -14,7 +14,7 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = qint64{256} << 20;
 constexpr int kAllocationLimitMegabytes = 256;
-constexpr qint64 kMaxDecodedPixels = qint64{1} << 26;       // 8192 x 8192
+constexpr qint64 kMaxDecodedPixels = qint64{1} << 25;       // 32 million, about 5800 x 5800
 constexpr qint64 kJpegDecodeBudgetPixels = qint64{1} << 22;  // 2048 x 2048 is plenty for a 32 x 32 canvas
 constexpr int kMaxJpegDivisor = 8;
 constexpr int kFullQuality = 100;  // asks Qt's JPEG decoder for the accurate integer transform

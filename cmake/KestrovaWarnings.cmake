@@ -9,6 +9,11 @@ if(KESTROVA_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(kestrova_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(KESTROVA_FUZZ)
+  target_compile_options(kestrova_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(kestrova_options INTERFACE -fsanitize=address,undefined)
+endif()
 
 # A core library must never reach Qt Widgets: it may not link the module, and any widget header
 # it includes resolves first to a guard that stops the build.

@@ -13,6 +13,8 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Lets the desktop tie the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrova.Kestrova"));
     kestrova::InstallGothicFonts();
     kestrova::SetFatalErrorReporter([](const QString& title, const QString& text) {
         QMessageBox::critical(nullptr, title, text);

@@ -113,7 +113,9 @@ bool BmpPixelsAreComplete(const Bytes& b)
     const int64_t bitsPerPixel = b.LittleEndian16(28);
     if (width <= 0) return true;
     const int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    return b.LittleEndian32(10) + rowBytes * height <= b.Size();
+    const int64_t pixelBytes = b.Size() - b.LittleEndian32(10);
+    // Divided, not multiplied: a header's rows times its height can pass 64 bits.
+    return pixelBytes >= 0 && (rowBytes == 0 || height <= pixelBytes / rowBytes);
 }
 
 }  // namespace

@@ -106,9 +106,25 @@ TEST_F(LoadPictureTest, RefusesCutOffPictures)
     }
 }
 
+// An uncompressed header of 2147483647 x 2147483647 pixels at 32 bits, and no pixels.
+QByteArray BoundlessBmp()
+{
+    QByteArray header(54, '\0');
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(54, header.data() + 10);
+    qToLittleEndian<quint32>(40, header.data() + 14);
+    qToLittleEndian<qint32>(0x7FFFFFFF, header.data() + 18);
+    qToLittleEndian<qint32>(0x7FFFFFFF, header.data() + 22);
+    qToLittleEndian<quint16>(1, header.data() + 26);
+    qToLittleEndian<quint16>(32, header.data() + 28);
+    return header;
+}
+
 TEST_F(LoadPictureTest, RefusesHugePicturesBeforeDecoding)
 {
     ExpectRefused(Write(QStringLiteral("huge.png"), HugePng()), "too large");
+    ExpectRefused(Write(QStringLiteral("boundless.bmp"), BoundlessBmp()), "truncated");
 }
 
 TEST_F(LoadPictureTest, ReadsByContentWhateverTheExtension)
